@@ -1,0 +1,3 @@
+#include "app/agreement.hpp"
+
+void ensureAgreement() {}

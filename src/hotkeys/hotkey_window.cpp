@@ -1,0 +1,3 @@
+#include "hotkeys/hotkey_window.hpp"
+
+void openHotkeyWindow() {}

@@ -1,0 +1,4 @@
+#include "hotkeys/hotkeys.hpp"
+
+void registerStartupHotkeys() {}
+void dispatchHotkey(int) {}

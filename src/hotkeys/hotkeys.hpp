@@ -1,0 +1,4 @@
+#pragma once
+
+void registerStartupHotkeys();
+void dispatchHotkey(int id);

@@ -1,0 +1,5 @@
+#pragma once
+
+void nextChapter();
+void previousChapter();
+void stepChapter(int direction);

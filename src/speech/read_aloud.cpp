@@ -1,0 +1,4 @@
+#include "speech/read_aloud.hpp"
+
+void readAloud() {}
+void speakText(const Text&) {}

@@ -1,0 +1,5 @@
+#pragma once
+#include "platform/text.hpp"
+
+void readAloud();
+void speakText(const Text& text);

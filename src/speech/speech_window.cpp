@@ -1,0 +1,3 @@
+#include "speech/speech_window.hpp"
+
+void openSpeechWindow() {}

@@ -1,0 +1,3 @@
+#include "ui/about_window.hpp"
+
+void openAboutWindow() {}

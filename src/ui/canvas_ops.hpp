@@ -1,0 +1,3 @@
+#pragma once
+// The drawing operations on a window; one instance lives in AppState.
+class CanvasOps {};

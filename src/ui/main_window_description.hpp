@@ -1,0 +1,4 @@
+#pragma once
+#include "platform/window_description.hpp"
+
+const WindowDescription& mainWindowDescription();

@@ -1,0 +1,3 @@
+#include "ui/settings_window.hpp"
+
+void openSettingsWindow() {}
