@@ -1,0 +1,156 @@
+"""A virtual desktop (Xvfb + openbox) and the trainer installed in a temporary folder,
+driven with real mouse clicks and key presses."""
+
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+CLIENT_WIDTH = 640
+CLIENT_HEIGHT = 515
+
+
+def gbk(text):
+    return text.encode("gbk")
+
+
+def valid_settings(section="1", topic="1", log="1", extra=""):
+    return (
+        "; 设置\r\n[loginfo]\r\nsection=%s\r\ntopic=%s\r\nlog=%s\r\nskn=0\r\ninput=0\r\n"
+        "initialization=false\r\n%s[msc]\r\nengine=intp65\r\nVoicepeople=xiaoyu\r\n"
+        "[reading]\r\nfunction=4\r\nmain=82\r\n[submit]\r\nfunction=4\r\nmain=83\r\n" % (section, topic, log, extra)
+    )
+
+
+class Desktop:
+    """One X server with a window manager, for the life of a test."""
+
+    def __enter__(self):
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            self.display = ":" + pipe.readline().strip()
+        self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy")
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.wm = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(0.5)
+        return self
+
+    def __exit__(self, *exc):
+        for process in (self.wm, self.xvfb):
+            process.terminate()
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+
+    def run(self, *args):
+        return subprocess.run(list(args), env=self.env, capture_output=True, text=True, timeout=30)
+
+    def find_window(self, title, timeout=15.0):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            found = self.run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % title).stdout.split()
+            if found:
+                return found[0]
+            time.sleep(0.1)
+        return None
+
+    def window_gone(self, title, timeout=10.0):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if not self.run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % title).stdout.split():
+                return True
+            time.sleep(0.1)
+        return False
+
+    def geometry(self, window):
+        """Absolute x, y, width, height of a window's own area (inside the frame)."""
+        info = self.run("xwininfo", "-id", window).stdout
+        values = {}
+        for line in info.splitlines():
+            line = line.strip()
+            for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"):
+                if line.startswith(key + ":"):
+                    values[key] = int(line.split(":")[1])
+        return (values["Absolute upper-left X"], values["Absolute upper-left Y"], values["Width"], values["Height"])
+
+    def click(self, x, y):
+        self.run("xdotool", "mousemove", "--sync", str(x), str(y))
+        self.run("xdotool", "click", "1")
+        time.sleep(0.15)
+
+    def key(self, window, *keys):
+        self.run("xdotool", "windowactivate", "--sync", window)
+        self.run("xdotool", "key", "--clearmodifiers", *keys)
+        time.sleep(0.15)
+
+    def close(self, title):
+        """Closes a window as its close box does."""
+        self.run("wmctrl", "-c", title)
+
+    def screenshot(self, window, path):
+        self.run("import", "-window", window, path)
+
+
+class Trainer:
+    """The built program copied into a temporary installation folder."""
+
+    def __init__(self, executable):
+        self.folder = tempfile.mkdtemp(prefix="venlorin-e2e-")
+        shutil.copy(executable, self.folder)
+        self.executable = os.path.join(self.folder, os.path.basename(executable))
+        self.process = None
+
+    def cleanup(self):
+        if self.process and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def path(self, relative):
+        return os.path.join(self.folder, relative)
+
+    def write(self, relative, data):
+        full = self.path(relative)
+        os.makedirs(os.path.dirname(full), exist_ok=True)
+        with open(full, "wb") as f:
+            f.write(data)
+
+    def read(self, relative):
+        with open(self.path(relative), "rb") as f:
+            return f.read()
+
+    def write_settings(self, text):
+        self.write("log.ini", gbk(text))
+
+    def write_chapter(self, number, answers, prompts):
+        self.write("res/section%d/TXT1.TXT" % number, gbk("".join(a + "\r\n" for a in answers)))
+        self.write("res/section%d/TXT2.TXT" % number, gbk("".join(p + "\r\n" for p in prompts)))
+
+    def start(self, desktop):
+        self.process = subprocess.Popen([self.executable], cwd="/", env=desktop.env,
+                                        stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+
+    def wait(self, timeout=15):
+        self.process.wait(timeout)
+        return self.process.returncode
+
+
+class MainWindow:
+    """The trainer's main window; places are in its client area, below the menu bar."""
+
+    def __init__(self, desktop, window):
+        self.desktop = desktop
+        self.window = window
+        x, y, width, height = desktop.geometry(window)
+        self.left = x
+        self.top = y + height - CLIENT_HEIGHT
+
+    def click(self, x, y, width, height):
+        """Clicks the centre of a control given by its place and size."""
+        self.desktop.click(self.left + x + width // 2, self.top + y + height // 2)
