@@ -41,24 +41,27 @@ void openChapter(const Text& chapterNo) {
 }
 
 int countQuestions() {
-    AppState& s = appState();
-    int count = 0;
+    const AppState& s = appState();
+    static const Text before = codec::gbk("第 ");
+    static const Text after = codec::gbk(" 题");
+    // Added to the list in one go: a chapter of many thousand lines fills it at once.
+    std::vector<Text> items;
     while (mainWindowExists()) {
         const Text line = chapterfile::readLine(s.answerFile);
         if (line.empty()) {
             break;
         }
-        ++count;
-        mainWindow().addItem("组合框1", codec::gbk("第 ") +
-                                            text::numberToText(static_cast<std::int64_t>(count)) +
-                                            codec::gbk(" 题"));
+        items.push_back(before + text::numberToText(static_cast<std::int64_t>(items.size() + 1)) + after);
         if (chapterfile::atEnd(s.answerFile)) {
             break;
         }
     }
+    if (mainWindowExists()) {
+        mainWindow().addItems("组合框1", items);
+    }
     chapterfile::rewind(s.answerFile);
     chapterfile::rewind(s.questionFile);
-    return count;
+    return static_cast<int>(items.size());
 }
 
 bool loadNextPair() {

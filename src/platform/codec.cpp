@@ -5,18 +5,30 @@
 
 namespace codec {
 
+namespace {
+// Opening an ICU converter costs far more than a short conversion: keep one of each.
+QStringDecoder& decoder() {
+    thread_local QStringDecoder gbk("GBK");
+    gbk.resetState();
+    return gbk;
+}
+QStringEncoder& encoder() {
+    thread_local QStringEncoder gbk("GBK");
+    gbk.resetState();
+    return gbk;
+}
+} // namespace
+
 bool available() {
     return QStringDecoder("GBK").isValid() && QStringEncoder("GBK").isValid();
 }
 
 QString toUnicode(std::string_view gbk) {
-    QStringDecoder decoder("GBK");
-    return decoder.decode(QByteArrayView(gbk.data(), static_cast<qsizetype>(gbk.size())));
+    return decoder().decode(QByteArrayView(gbk.data(), static_cast<qsizetype>(gbk.size())));
 }
 
 Text fromUnicode(const QString& s) {
-    QStringEncoder encoder("GBK", QStringConverter::Flag::Default);
-    const QByteArray bytes = encoder.encode(s);
+    const QByteArray bytes = encoder().encode(s);
     return Text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 

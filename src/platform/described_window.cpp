@@ -337,12 +337,16 @@ int DescribedWindow::itemCount(std::string_view name) const {
     return combo ? combo->count() : 0;
 }
 
-void DescribedWindow::addItem(std::string_view name, const Text& item) {
+void DescribedWindow::addItems(std::string_view name, const std::vector<Text>& items) {
     if (auto* combo = qobject_cast<QComboBox*>(control(name))) {
+        QStringList texts;
+        texts.reserve(static_cast<qsizetype>(items.size()));
+        for (const Text& item : items) {
+            texts.append(codec::toUnicode(item));
+        }
         const QSignalBlocker quiet(combo);
         const int shown = combo->currentIndex();
-        combo->addItem(codec::toUnicode(item));
-        // A list shows no item until one is selected.
+        combo->addItems(texts);
         combo->setCurrentIndex(shown);
     }
 }

@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QAction;
 class QButtonGroup;
@@ -41,7 +42,7 @@ public:
     bool controlVisible(std::string_view name) const;
     void setControlVisible(std::string_view name, bool on);
     int itemCount(std::string_view name) const;
-    void addItem(std::string_view name, const Text& item);
+    void addItems(std::string_view name, const std::vector<Text>& items);
     void clearItems(std::string_view name);
     // -1 when nothing is selected.
     int selectedIndex(std::string_view name) const;
