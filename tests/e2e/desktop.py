@@ -80,8 +80,8 @@ class Desktop:
         return (values["Absolute upper-left X"], values["Absolute upper-left Y"], values["Width"], values["Height"])
 
     def click(self, x, y):
-        self.run("xdotool", "mousemove", "--sync", str(x), str(y))
-        self.run("xdotool", "click", "1")
+        # No --sync: it waits for a motion that never comes when the pointer is already there.
+        self.run("xdotool", "mousemove", str(x), str(y), "sleep", "0.05", "click", "1")
         time.sleep(0.15)
 
     def key(self, window, *keys):
@@ -133,8 +133,9 @@ class Trainer:
         self.write("res/section%d/TXT2.TXT" % number, gbk("".join(p + "\r\n" for p in prompts)))
 
     def start(self, desktop):
-        self.process = subprocess.Popen([self.executable], cwd="/", env=desktop.env,
-                                        stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        with open(os.path.join(self.folder, "output.txt"), "ab") as output:
+            self.process = subprocess.Popen([self.executable], cwd="/", env=desktop.env,
+                                            stdout=output, stderr=output)
 
     def wait(self, timeout=15):
         self.process.wait(timeout)
