@@ -1,5 +1,6 @@
 #include "platform/text.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -8,7 +9,9 @@ namespace text {
 
 namespace {
 
-constexpr unsigned char byteAt(std::string_view s, std::size_t i) { return static_cast<unsigned char>(s[i]); }
+constexpr unsigned char byteAt(std::string_view s, std::size_t i) {
+    return static_cast<unsigned char>(s[i]);
+}
 
 bool isFullWidthSpace(std::string_view s, std::size_t i, std::size_t n) {
     return n == 2 && byteAt(s, i) == 0xA1 && byteAt(s, i + 1) == 0xA1;
@@ -28,8 +31,45 @@ std::vector<std::size_t> characterStarts(std::string_view s) {
     return starts;
 }
 
-bool isWhite(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isWhite(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+struct LeadingNumber {
+    bool negative = false;
+    std::string_view digits;
+    std::string_view fraction;
+};
+
+// White space, a sign, digits, a point and digits, each optional, from the start of a
+// half-width text; the views point into `half`.
+LeadingNumber leadingNumber(std::string_view half) {
+    LeadingNumber number;
+    std::size_t i = 0;
+    while (i < half.size() && isWhite(half[i])) {
+        ++i;
+    }
+    if (i < half.size() && (half[i] == '+' || half[i] == '-')) {
+        number.negative = half[i] == '-';
+        ++i;
+    }
+    const auto digitRun = [&] {
+        const std::size_t first = i;
+        while (i < half.size() && isDigit(half[i])) {
+            ++i;
+        }
+        return half.substr(first, i - first);
+    };
+    number.digits = digitRun();
+    if (i < half.size() && half[i] == '.') {
+        ++i;
+        number.fraction = digitRun();
+    }
+    return number;
+}
 
 } // namespace
 
@@ -140,6 +180,9 @@ std::optional<std::size_t> find(std::string_view haystack, std::string_view need
     if (haystack.empty()) {
         return std::nullopt;
     }
+    if (needle.empty()) {
+        return 1;
+    }
     const std::size_t from = start == 0 ? 0 : start - 1;
     for (std::size_t i = 0; i < haystack.size(); i += charLength(haystack, i)) {
         if (i >= from && haystack.substr(i, needle.size()) == needle) {
@@ -150,46 +193,43 @@ std::optional<std::size_t> find(std::string_view haystack, std::string_view need
 }
 
 std::int32_t toInteger(std::string_view s) {
-    return realToInteger(std::trunc(toNumber(std::string_view(s))));
+    const Text half = toHalfWidth(s);
+    const LeadingNumber number = leadingNumber(half);
+    // Digit by digit: read through a double, a long fraction such as .99999999999999999 would
+    // round the integer part up.
+    constexpr std::int64_t beyondRange = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    std::int64_t magnitude = 0;
+    for (const char digit : number.digits) {
+        magnitude = std::min(magnitude * 10 + (digit - '0'), beyondRange);
+    }
+    const std::int64_t value = number.negative ? -magnitude : magnitude;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
 }
 
 double toNumber(std::string_view s) {
     const Text half = toHalfWidth(s);
-    std::size_t i = 0;
-    while (i < half.size() && isWhite(half[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < half.size() && (half[i] == '+' || half[i] == '-')) {
-        negative = half[i] == '-';
-        ++i;
-    }
-    Text digits;
-    while (i < half.size() && isDigit(half[i])) {
-        digits += half[i++];
-    }
-    Text fraction;
-    if (i < half.size() && half[i] == '.') {
-        ++i;
-        while (i < half.size() && isDigit(half[i])) {
-            fraction += half[i++];
-        }
-    }
-    if (digits.empty() && fraction.empty()) {
+    const LeadingNumber number = leadingNumber(half);
+    if (number.digits.empty() && number.fraction.empty()) {
         return 0.0;
     }
-    const Text number = (digits.empty() ? Text("0") : digits) + "." + (fraction.empty() ? Text("0") : fraction);
+    const Text literal = (number.digits.empty() ? Text("0") : Text(number.digits)) + "." +
+                         (number.fraction.empty() ? Text("0") : Text(number.fraction));
     // from_chars, unlike strtod, ignores the locale Qt sets for the process.
     double value = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto result = std::from_chars(literal.data(), literal.data() + literal.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         // Too large (an integer part) or too small (only a fraction) for a double.
-        value = digits.find_first_not_of('0') != Text::npos ? std::numeric_limits<double>::infinity() : 0.0;
+        value = number.digits.find_first_not_of('0') != std::string_view::npos
+                    ? std::numeric_limits<double>::infinity()
+                    : 0.0;
     }
-    return negative ? -value : value;
+    return number.negative ? -value : value;
 }
 
-Text numberToText(std::int64_t n) { return std::to_string(n); }
+Text numberToText(std::int64_t n) {
+    return std::to_string(n);
+}
 
 Text numberToText(double n) {
     if (std::isnan(n)) {
