@@ -95,7 +95,9 @@ void putLe(Bytes& out, std::uint32_t value, int bytes) {
 }
 
 void putTag(Bytes& out, std::string_view tag) {
-    out.insert(out.end(), tag.begin(), tag.end());
+    for (const char c : tag) {
+        out.push_back(static_cast<std::uint8_t>(c));
+    }
 }
 
 } // namespace

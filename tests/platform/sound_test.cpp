@@ -444,6 +444,11 @@ TEST_F(SoundPlayback, PathsAreSystemTextsWithBackslashesAndGbkNames) {
     EXPECT_TRUE(sound.musicPlaying());
 }
 
+TEST_F(SoundPlayback, PlaysTheDemoErrorSound) {
+    sound.playWav(codec::gbk(VENLORIN_SOURCE_DIR "/data/Error_voice/1.wav"));
+    EXPECT_EQ(sound.wavsPlaying(), 1);
+}
+
 TEST_F(SoundPlayback, ClosesTheAudioWhenDestroyedWhilePlaying) {
     const Text wav = put("w.wav", silentWav(3000));
     const Text mp3 = put("a.mp3", silentMp3(200));
