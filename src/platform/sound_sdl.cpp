@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <optional>

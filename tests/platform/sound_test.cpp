@@ -196,8 +196,6 @@ TEST(SoundFormats, RecognisesMp3ByFramesThatFollowEachOther) {
         {"behind two ID3v2 tags and zero padding", id3v2Tag(20) + id3v2Tag(5) + Bytes(64, 0) + silentMp3(4),
          true},
         {"exactly one frame", silentMp3(1), false},
-        {"cut inside a frame", randomBytes(300) + silentMp3(10), true},
-        {"after too much of something else", randomBytes(5000) + silentMp3(10), false},
         {"exactly two frames", silentMp3(2), true},
         {"a frame and a half",
          [] {
@@ -206,6 +204,8 @@ TEST(SoundFormats, RecognisesMp3ByFramesThatFollowEachOther) {
              return b;
          }(),
          false},
+        {"cut inside a frame", randomBytes(300) + silentMp3(10), true},
+        {"after too much of something else", randomBytes(5000) + silentMp3(10), false},
         {"frames at the wrong distance", silentMp3(10, {0xFF, 0xFB, 0x90, 0xC0}, 400), false},
         {"the sample rate changes from frame to frame", rateChanges, false},
         {"free format", silentMp3(10, {0xFF, 0xFB, 0x00, 0xC0}, 417), false},
