@@ -3,6 +3,7 @@
 #include "platform/codec.hpp"
 #include "platform/fonts.hpp"
 #include "platform/link_button.hpp"
+#include "platform/whole_area_buttons.hpp"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -159,10 +160,10 @@ QWidget* DescribedWindow::createControl(const ControlRow& row, QWidget* parent) 
         widget->setFocusPolicy(Qt::TabFocus);
         break;
     case ControlKind::checkBox:
-        widget = new QCheckBox(fromUtf8(row.text), parent);
+        widget = new WholeAreaCheckBox(fromUtf8(row.text), parent);
         break;
     case ControlKind::radioButton: {
-        auto* radio = new QRadioButton(fromUtf8(row.text), parent);
+        auto* radio = new WholeAreaRadioButton(fromUtf8(row.text), parent);
         if (!radioGroup_) {
             radioGroup_ = new QButtonGroup(this);
         }

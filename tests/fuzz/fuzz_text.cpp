@@ -67,8 +67,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::int32_t integer = text::toInteger(s);
     require(text::toInteger(text::numberToText(static_cast<std::int64_t>(integer))) == integer);
+    // Written back as text, a number reads as the same integer through either reader (the
+    // readers take no exponent).
     const double number = text::toNumber(s);
-    require(text::realToInteger(number) == text::toInteger(text::numberToText(number)) ||
-            text::numberToText(number).find('e') != std::string::npos);
+    const Text written = text::numberToText(number);
+    if (written.find_first_of("eni") == std::string::npos) {
+        require(text::toInteger(written) == text::realToInteger(text::toNumber(written)));
+    }
     return 0;
 }
