@@ -67,17 +67,6 @@ void startTrainer() {
     createMainWindow();
 }
 
-void closeChapter() {
-    AppState& s = appState();
-    chapterfile::close(s.answerFile);
-    chapterfile::close(s.questionFile);
-    s.answers.clear();
-    s.questions.clear();
-    s.currentIndex = 0;
-    s.lastLineTaken = 0;
-    mainWindow().clearItems("组合框1");
-}
-
 void openChapterCounting(benchmark::State& state) {
     closeChapter();
     for (auto _ : state) {

@@ -48,7 +48,7 @@ void previousChapter() {
     changeChapter(-1);
 }
 
-void stepChapter(int direction) {
+void closeChapter() {
     AppState& s = appState();
     chapterfile::close(s.answerFile);
     chapterfile::close(s.questionFile);
@@ -56,9 +56,15 @@ void stepChapter(int direction) {
     s.questionFile = 0;
     s.currentIndex = 0;
     s.lastLineTaken = 0;
-    s.chapterNo = neighbour(direction);
-    s.resumeTopic = "0";
     s.answers.clear();
     s.questions.clear();
     mainWindow().clearItems("组合框1");
+}
+
+void stepChapter(int direction) {
+    AppState& s = appState();
+    closeChapter();
+    s.chapterNo = neighbour(direction);
+    // Built, then moved: assigning the literal trips a false -Wrestrict in GCC 12.
+    s.resumeTopic = Text(1, '0');
 }

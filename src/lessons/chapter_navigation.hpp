@@ -3,3 +3,5 @@
 void nextChapter();
 void previousChapter();
 void stepChapter(int direction);
+// Closes both files of the chapter and forgets everything loaded from them.
+void closeChapter();

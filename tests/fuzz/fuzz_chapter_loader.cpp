@@ -2,6 +2,7 @@
 // question lists always of one length.
 #include "app/app_state.hpp"
 #include "lessons/chapter_loader.hpp"
+#include "lessons/chapter_navigation.hpp"
 #include "lessons/question_navigation.hpp"
 #include "platform/chapter_file.hpp"
 #include "platform/codec.hpp"
@@ -65,18 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string prompts = input.ConsumeRandomLengthString(512);
     const std::string answers = input.ConsumeRemainingBytesAsString();
 
-    AppState& s = appState();
-    chapterfile::close(s.answerFile);
-    chapterfile::close(s.questionFile);
-    s.answers.clear();
-    s.questions.clear();
-    s.currentIndex = 0;
-    s.lastLineTaken = 0;
-    mainWindow().clearItems("组合框1");
+    closeChapter();
     writeFile("res/section1/TXT1.TXT", answers);
     writeFile("res/section1/TXT2.TXT", prompts);
 
     openChapter("1");
+    AppState& s = appState();
     require(s.answerFile > 0 && s.questionFile > 0);
     // Every line costs at least one byte, so the chapter is exhausted within size + 1 requests.
     std::size_t requests = 0;
