@@ -276,7 +276,11 @@ void DescribedWindow::setCaption(std::string_view name, const Text& text) {
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         // Plain text: a chapter line must never be taken for markup.
         label->setTextFormat(Qt::PlainText);
-        label->setText(codec::toUnicode(text));
+        const QString shown = codec::toUnicode(text);
+        label->setText(shown);
+        // A long topic is cut at the label's edge: the whole of it shows on hover.
+        const bool cut = label->fontMetrics().horizontalAdvance(shown) > label->width();
+        label->setToolTip(cut ? shown : QString());
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         // "&" is a character of the caption, not a shortcut marker.
         QString caption = codec::toUnicode(text);

@@ -118,6 +118,16 @@ TEST(DescribedWindow, CaptionsCrossAsGbkAndAmpersandsStayCharacters) {
     EXPECT_EQ(window.caption("超级链接框1"), "<b>bold</b>");
 }
 
+TEST(DescribedWindow, TextCutAtALabelsEdgeShowsWholeOnHover) {
+    WindowDescription description = sample();
+    description.controls.push_back({"标签1", ControlKind::label, "", 10, 170, 60, 20, ""});
+    DescribedWindow window(description);
+    window.setCaption("标签1", "short");
+    EXPECT_TRUE(window.control("标签1")->toolTip().isEmpty());
+    window.setCaption("标签1", "a topic far too long for sixty pixels");
+    EXPECT_EQ(window.control("标签1")->toolTip().toStdString(), "a topic far too long for sixty pixels");
+}
+
 TEST(DescribedWindow, MenuItemsCanBeDisabledAndRunTheirHandler) {
     DescribedWindow window(sample());
     int chosen = 0;
