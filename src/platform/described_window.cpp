@@ -140,6 +140,8 @@ void DescribedWindow::build(const WindowDescription& description) {
         QWidget* parent = row.parent.empty() ? client_ : control(row.parent);
         QWidget* widget = createControl(row, parent);
         widget->setObjectName(fromUtf8(row.name));
+        // Screen readers and test tools find a control by its name here.
+        widget->setAccessibleDescription(fromUtf8(row.name));
         widget->setGeometry(row.x, row.y, row.width, row.height);
         controls_.emplace(std::string(row.name), widget);
     }

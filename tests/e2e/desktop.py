@@ -1,6 +1,7 @@
 """A virtual desktop (Xvfb + openbox) and the trainer installed in a temporary folder,
 driven with real mouse clicks and key presses."""
 
+import json
 import os
 import shutil
 import subprocess
@@ -9,6 +10,9 @@ import time
 
 CLIENT_WIDTH = 640
 CLIENT_HEIGHT = 515
+# pyatspi comes with the system's Python, not with any other one on the PATH.
+SYSTEM_PYTHON = "/usr/bin/python3"
+ATSPI_DUMP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "atspi_dump.py")
 
 
 def gbk(text):
@@ -34,14 +38,22 @@ class Desktop:
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
             self.display = ":" + pipe.readline().strip()
-        self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy")
+        self.env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy",
+                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.env.pop("WAYLAND_DISPLAY", None)
+        # A session bus of its own, with the accessibility bus on it, so controls can be read.
+        self.dbus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                     env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.dbus.stdout.readline().strip()
+        self.atspi = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                                      env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.wm = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         time.sleep(0.5)
         return self
 
     def __exit__(self, *exc):
-        for process in (self.wm, self.xvfb):
+        self.dbus.stdout.close()
+        for process in (self.wm, self.atspi, self.dbus, self.xvfb):
             process.terminate()
             try:
                 process.wait(5)
@@ -92,6 +104,23 @@ class Desktop:
     def close(self, title):
         """Closes a window as its close box does."""
         self.run("wmctrl", "-c", title)
+
+    def accessible(self, application="venlorin"):
+        """Every node the accessibility bus shows now for the program."""
+        dump = subprocess.run([SYSTEM_PYTHON, ATSPI_DUMP, application], env=self.env, capture_output=True,
+                              text=True, timeout=60)
+        return json.loads(dump.stdout or "[]")
+
+    def controls(self, application="venlorin"):
+        """The named controls, by their names in the window tables."""
+        return {entry["control"]: entry for entry in self.accessible(application) if entry["control"]}
+
+    def shown_texts(self, application="venlorin"):
+        """Every caption and text on the program's windows, message boxes included."""
+        texts = set()
+        for entry in self.accessible(application):
+            texts.update(t for t in (entry["name"], entry["text"]) if t)
+        return texts
 
     def screenshot(self, window, path):
         self.run("import", "-window", window, path)
@@ -148,6 +177,14 @@ class MainWindow:
     def __init__(self, desktop, window):
         self.desktop = desktop
         self.window = window
+        # Clicks count only once the window is active and has resumed: its status line is set
+        # and the program answers the accessibility bus, so its event loop is running.
+        deadline = time.time() + 20
+        while time.time() < deadline:
+            active = desktop.run("xdotool", "getactivewindow").stdout.strip() == window
+            if active and desktop.controls().get("状态条", {}).get("name"):
+                break
+            time.sleep(0.2)
         x, y, width, height = desktop.geometry(window)
         self.left = x
         self.top = y + height - CLIENT_HEIGHT
@@ -155,3 +192,12 @@ class MainWindow:
     def click(self, x, y, width, height):
         """Clicks the centre of a control given by its place and size."""
         self.desktop.click(self.left + x + width // 2, self.top + y + height // 2)
+
+    def read(self, *names):
+        """The visible text of the named controls: content of an edit box, caption otherwise."""
+        controls = self.desktop.controls()
+        texts = []
+        for name in names:
+            entry = controls[name]
+            texts.append(entry["text"] if entry["role"] == "text" else entry["name"])
+        return texts[0] if len(texts) == 1 else texts

@@ -43,10 +43,11 @@ class Lessons(unittest.TestCase):
         self.assertIn(b"section=2\r\n", settings)
         self.assertIn(b"topic=1\r\n", settings)
 
-        # Resumed in chapter 2 at question 1: one step on stores question 2 of chapter 2.
         main = self.start()
-        self.desktop.screenshot(main.window, os.path.join(self.trainer.folder, "resumed.png"))
+        self.assertEqual(main.read("编辑框1", "标签3", "状态条", "组合框1"),
+                         ["第2章第1句", "当前第 2 章，共 5 道题目", "已获取题目", "第 1 题"])
         main.click(*NEXT_QUESTION)
+        self.assertEqual(main.read("编辑框1", "状态条"), ["第2章第2句", "第 2 题"])
         self.close()
         settings = self.trainer.read("log.ini")
         self.assertIn(b"section=2\r\n", settings)
