@@ -21,10 +21,18 @@ Text lastCharacter(const Text& s) {
 
 } // namespace
 
+std::vector<std::string> wordButtons() {
+    std::vector<std::string> names;
+    for (int i = 0; i < slotCount; ++i) {
+        names.push_back("按钮" + std::to_string(firstSlotButton + i));
+    }
+    return names;
+}
+
 void buildWordSlots() {
     AppState& s = appState();
-    for (int i = 0; i < slotCount; ++i) {
-        s.wordSlots.push_back("按钮" + std::to_string(firstSlotButton + i));
+    for (std::string& name : wordButtons()) {
+        s.wordSlots.push_back(std::move(name));
     }
 }
 

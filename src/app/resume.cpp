@@ -35,8 +35,6 @@ void resumeStoredPosition() {
     }
     s.currentIndex = std::clamp(stored, std::min(1, loadedCount()), loadedCount());
     showQuestion(s.currentIndex);
-    const Text shown =
-        s.currentIndex == stored ? s.resumeTopic : text::numberToText(std::int64_t{s.currentIndex});
-    window.setCaption("状态条", questionOnScreen() ? codec::gbk("第 ") + shown + codec::gbk(" 道题目")
-                                                   : noQuestionStatus());
+    const Text shown = s.currentIndex == stored ? s.resumeTopic : text::numberToText(s.currentIndex);
+    window.setCaption("状态条", positionStatus(shown));
 }

@@ -8,7 +8,7 @@ void saveAndExit() {
     const AppState& s = appState();
     if (s.rememberPosition == 1) {
         writeSetting("loginfo", "section", s.chapterNo);
-        writeSetting("loginfo", "topic", text::numberToText(static_cast<std::int64_t>(s.currentIndex)));
+        writeSetting("loginfo", "topic", text::numberToText(s.currentIndex));
     }
     endProgram();
 }

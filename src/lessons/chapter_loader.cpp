@@ -35,8 +35,7 @@ void openChapter(const Text& chapterNo) {
     const int count = countQuestions();
     DescribedWindow& window = mainWindow();
     window.setCaption("标签3", codec::gbk("当前第 ") + chapterNo + codec::gbk(" 章，共 ") +
-                                   text::numberToText(static_cast<std::int64_t>(count)) +
-                                   codec::gbk(" 道题目"));
+                                   text::numberToText(count) + codec::gbk(" 道题目"));
     window.setSelectedIndex("组合框1", 0);
 }
 

@@ -17,17 +17,12 @@ Text neighbour(int direction) {
 
 void changeChapter(int direction) {
     AppState& s = appState();
-    mainWindow().setCaption("编辑框3", "");
-    mainWindow().setCaption("按钮6", codec::gbk("显示答案"));
+    clearAnswerAndHideIt();
     stepChapter(direction);
     openChapter(s.chapterNo);
     loadNextPair();
     showQuestion();
-    mainWindow().setCaption(
-        "状态条", questionOnScreen()
-                      ? codec::gbk("第 ") + text::numberToText(static_cast<std::int64_t>(s.currentIndex)) +
-                            codec::gbk(" 道题目")
-                      : noQuestionStatus());
+    mainWindow().setCaption("状态条", positionStatus(text::numberToText(s.currentIndex)));
 }
 
 } // namespace

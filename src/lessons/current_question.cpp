@@ -18,6 +18,10 @@ const Text& currentAnswer() {
                               : none;
 }
 
+Text positionStatus(const Text& number) {
+    return questionOnScreen() ? codec::gbk("第 ") + number + codec::gbk(" 道题目") : noQuestionStatus();
+}
+
 Text noQuestionStatus() {
     return codec::gbk("本章没有可以显示的题目");
 }

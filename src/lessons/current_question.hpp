@@ -9,3 +9,5 @@ bool questionOnScreen();
 const Text& currentAnswer();
 // The text the status line shows when a chapter has nothing to show.
 Text noQuestionStatus();
+// "第 <number> 道题目" for the question on screen, or noQuestionStatus when there is none.
+Text positionStatus(const Text& number);

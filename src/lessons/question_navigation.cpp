@@ -9,15 +9,6 @@
 
 namespace {
 
-Text number(int n) {
-    return text::numberToText(static_cast<std::int64_t>(n));
-}
-
-void clearAnswerAndHideIt() {
-    mainWindow().setCaption("编辑框3", "");
-    mainWindow().setCaption("按钮6", codec::gbk("显示答案"));
-}
-
 void display(int index) {
     AppState& s = appState();
     const bool valid = index >= 1 && index <= loadedCount();
@@ -29,6 +20,11 @@ void display(int index) {
 }
 
 } // namespace
+
+void clearAnswerAndHideIt() {
+    mainWindow().setCaption("编辑框3", "");
+    mainWindow().setCaption("按钮6", codec::gbk("显示答案"));
+}
 
 void showQuestion() {
     appState().currentIndex = loadedCount();
@@ -53,7 +49,8 @@ void nextQuestion() {
         ++s.currentIndex;
         showQuestion(s.currentIndex);
     }
-    mainWindow().setCaption("状态条", codec::gbk("第 ") + number(s.currentIndex) + codec::gbk(" 题"));
+    mainWindow().setCaption("状态条",
+                            codec::gbk("第 ") + text::numberToText(s.currentIndex) + codec::gbk(" 题"));
 }
 
 void previousQuestion() {
@@ -65,7 +62,8 @@ void previousQuestion() {
     clearAnswerAndHideIt();
     --s.currentIndex;
     showQuestion(s.currentIndex);
-    mainWindow().setCaption("状态条", codec::gbk("第 ") + number(s.currentIndex) + codec::gbk(" 题"));
+    mainWindow().setCaption("状态条",
+                            codec::gbk("第 ") + text::numberToText(s.currentIndex) + codec::gbk(" 题"));
 }
 
 void goToQuestion() {
@@ -85,9 +83,7 @@ void goToQuestion() {
     // The list may promise more questions than the files can give: stay within what loaded.
     s.currentIndex = std::min(text::realToInteger(target), loadedCount());
     showQuestion(s.currentIndex);
-    mainWindow().setCaption("状态条", questionOnScreen()
-                                          ? codec::gbk("第 ") + number(s.currentIndex) + codec::gbk(" 道题目")
-                                          : noQuestionStatus());
+    mainWindow().setCaption("状态条", positionStatus(text::numberToText(s.currentIndex)));
 }
 
 void toggleAnswer() {

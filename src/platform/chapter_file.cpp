@@ -1,6 +1,7 @@
 #include "platform/chapter_file.hpp"
 
 #include "platform/paths.hpp"
+#include "platform/whole_file.hpp"
 
 #include <algorithm>
 #include <array>
@@ -56,11 +57,6 @@ bool isOpenHere(const struct stat& info) {
     });
 }
 
-// Root may write to any file, so a file nobody may write to counts as read-only by its mode alone.
-bool isReadOnly(const struct stat& info) {
-    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
-}
-
 int store(std::unique_ptr<OpenFile> file) {
     auto& files = openFiles();
     auto slot = std::find(files.begin(), files.end(), nullptr);
@@ -113,8 +109,8 @@ int open(const Text& path) {
     }
     auto file = std::make_unique<OpenFile>(descriptor);
     struct stat info {};
-    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) || isReadOnly(info) || isOpenHere(info) ||
-        ::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) || wholefile::isReadOnly(info.st_mode) ||
+        isOpenHere(info) || ::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
         return 0;
     }
     file->device = info.st_dev;

@@ -1,10 +1,10 @@
 #pragma once
 // The one place where GBK system texts meet Unicode (widgets, clipboard, file names,
 // speech library).
+#include "platform/text.hpp"
+
 #include <QString>
 #include <string_view>
-
-#include "platform/text.hpp"
 
 namespace codec {
 

@@ -12,7 +12,6 @@ void installSubstitutions() {
         const QStringList cjk{"Microsoft YaHei", "WenQuanYi Micro Hei", "Noto Sans CJK SC",
                               "Source Han Sans SC", "Droid Sans Fallback"};
         QFont::insertSubstitutions(QString::fromUtf8("微软雅黑"), cjk);
-        QFont::insertSubstitutions(QString::fromUtf8("宋体"), cjk);
         return true;
     }();
     (void)installed;

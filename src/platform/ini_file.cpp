@@ -2,6 +2,7 @@
 
 #include "platform/ini.hpp"
 #include "platform/paths.hpp"
+#include "platform/whole_file.hpp"
 
 #include <cerrno>
 #include <climits>
@@ -45,30 +46,11 @@ private:
 
 // A missing file is a valid state; anything else that stops the read is not.
 std::optional<FileState> load(const std::string& path) {
-    // Non-blocking, so that a FIFO in the file's place cannot hang the program.
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.get() < 0) {
-        return errno == ENOENT ? std::optional<FileState>(FileState{}) : std::nullopt;
-    }
-    struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    wholefile::Contents file = wholefile::read(path);
+    if (file.status == wholefile::Contents::Status::refused) {
         return std::nullopt;
     }
-    FileState state{true, static_cast<mode_t>(info.st_mode & 07777), {}};
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(file.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return std::nullopt;
-        }
-        if (n == 0) {
-            return state;
-        }
-        state.contents.append(buffer, static_cast<std::size_t>(n));
-    }
+    return FileState{file.status == wholefile::Contents::Status::read, file.mode, std::move(file.bytes)};
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -158,7 +140,7 @@ bool writeValue(const Text& path, std::string_view section, std::string_view key
     if (!state) {
         return false;
     }
-    if (state->exists && ((state->mode & 0222) == 0 || ::access(target->c_str(), W_OK) != 0)) {
+    if (state->exists && (wholefile::isReadOnly(state->mode) || ::access(target->c_str(), W_OK) != 0)) {
         return false;
     }
     const Text updated = withValue(state->contents, section, key, value);

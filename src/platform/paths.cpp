@@ -1,8 +1,8 @@
 #include "platform/paths.hpp"
 
-#include <sys/stat.h>
-
 #include "platform/codec.hpp"
+
+#include <sys/stat.h>
 
 namespace paths {
 
@@ -36,7 +36,9 @@ bool exists(const Text& path) {
     return ::stat(toFileSystem(path).c_str(), &info) == 0;
 }
 
-const Text& runDir() { return runDirStorage(); }
+const Text& runDir() {
+    return runDirStorage();
+}
 
 void setRunDir(const Text& dir) {
     Text trimmed = dir;

@@ -1,9 +1,9 @@
 #pragma once
 // Paths are built as system texts (runDir + "\res\section" + N); this turns them into
 // names the file system understands.
-#include <string>
-
 #include "platform/text.hpp"
+
+#include <string>
 
 namespace paths {
 

@@ -1,8 +1,8 @@
 #include "platform/services.hpp"
 
-#include <vector>
-
 #include "platform/codec.hpp"
+
+#include <vector>
 
 namespace {
 Platform& installed() {
@@ -15,11 +15,17 @@ std::vector<std::function<void()>>& atEndRoutines() {
 }
 } // namespace
 
-Platform& platform() { return installed(); }
+Platform& platform() {
+    return installed();
+}
 
-void installPlatform(const Platform& services) { installed() = services; }
+void installPlatform(const Platform& services) {
+    installed() = services;
+}
 
-void registerAtEnd(std::function<void()> routine) { atEndRoutines().push_back(std::move(routine)); }
+void registerAtEnd(std::function<void()> routine) {
+    atEndRoutines().push_back(std::move(routine));
+}
 
 void runAtEndRoutines() {
     // Taken out first so that a routine that ends the program again cannot loop.
@@ -43,4 +49,6 @@ MessageAnswer showMessage(MessageKind kind, const Text& message, const Text& tit
     return platform().messages->show(kind, message, title);
 }
 
-void endProgram() { platform().end->endProgram(); }
+void endProgram() {
+    platform().end->endProgram();
+}

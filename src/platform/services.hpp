@@ -1,9 +1,9 @@
 #pragma once
 // The operating-system services the logic uses, as small interfaces, so that tests can
 // hand in recording or scripted fakes. The real ones live beside this file.
-#include <functional>
-
 #include "platform/text.hpp"
+
+#include <functional>
 
 enum class MessageKind { information, error, question };
 enum class MessageAnswer { ok, yes, no };

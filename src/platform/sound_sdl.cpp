@@ -4,11 +4,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
-#include <system_error>
 #include <thread>
 
 #if defined(__linux__)
@@ -17,6 +14,7 @@
 
 #include "platform/paths.hpp"
 #include "platform/sound_formats.hpp"
+#include "platform/whole_file.hpp"
 
 namespace {
 
@@ -25,31 +23,17 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int outputRate = 44100;
 // Far beyond any recording or error sound; a larger file is not read into memory.
-constexpr std::uintmax_t maxSoundFileBytes = 256u << 20;
+constexpr std::size_t maxSoundFileBytes = 256u << 20;
 
 std::optional<Bytes> readSoundFile(const Text& path) {
     if (path.empty()) {
         return std::nullopt;
     }
-    const std::string utf8 = paths::toFileSystem(path);
-    const std::filesystem::path name(std::u8string(utf8.begin(), utf8.end()));
-    std::error_code error;
-    // Only regular files: reading a FIFO or a device could block for ever.
-    if (!std::filesystem::is_regular_file(name, error)) {
+    const wholefile::Contents file = wholefile::read(paths::toFileSystem(path), maxSoundFileBytes);
+    if (file.status != wholefile::Contents::Status::read) {
         return std::nullopt;
     }
-    const std::uintmax_t size = std::filesystem::file_size(name, error);
-    if (error || size > maxSoundFileBytes) {
-        return std::nullopt;
-    }
-    std::ifstream in(name, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    Bytes bytes(static_cast<std::size_t>(size));
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
+    return Bytes(file.bytes.begin(), file.bytes.end());
 }
 
 SDL_RWops* readerOf(const Bytes& bytes) {

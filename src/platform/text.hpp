@@ -38,6 +38,9 @@ std::int32_t toInteger(std::string_view s);
 // Leading decimal real number after full-width to half-width conversion; 0 without digits.
 double toNumber(std::string_view s);
 Text numberToText(std::int64_t n);
+inline Text numberToText(std::int32_t n) {
+    return numberToText(static_cast<std::int64_t>(n));
+}
 // At most 13 significant digits, no trailing zeros or point: 2 -> "2", 2.5 -> "2.5".
 Text numberToText(double n);
 // Truncation toward zero, clamped to the 32-bit range.

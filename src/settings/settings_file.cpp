@@ -9,7 +9,9 @@ namespace {
 
 constexpr std::size_t longestValue = 10239;
 
-Text settingsPath() { return paths::runDir() + "\\log.ini"; }
+Text settingsPath() {
+    return paths::runDir() + "\\log.ini";
+}
 
 // Cut to the limit without leaving half of a two-byte character behind.
 Text cutToLimit(Text value) {

@@ -56,9 +56,6 @@ const MenuEvent menuEvents[] = {
     {"开始", "退出", saveAndExit},
 };
 
-constexpr int firstWordButton = 7;
-constexpr int lastWordButton = 36;
-
 void wireEvents(DescribedWindow& window) {
     for (const ControlEvent& e : controlEvents) {
         if (e.kind == ControlEvent::clicked) {
@@ -67,8 +64,7 @@ void wireEvents(DescribedWindow& window) {
             window.onPressed(e.control, e.operation);
         }
     }
-    for (int i = firstWordButton; i <= lastWordButton; ++i) {
-        const std::string name = "按钮" + std::to_string(i);
+    for (const std::string& name : wordButtons()) {
         window.onClicked(name, [name] { takeWord(name); });
     }
     for (const MenuEvent& e : menuEvents) {
