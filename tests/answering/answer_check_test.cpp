@@ -88,8 +88,7 @@ TEST_F(AnswerCheck, CorrectAnswerDeclinedWithNoChangesNothing) {
 }
 
 TEST_F(AnswerCheck, CorrectAnswerOnTheLastQuestionOnlyCongratulates) {
-    std::string s = validSettings();
-    s.replace(s.find("topic=1"), 7, "topic=3");
+    std::string s = replaced(validSettings(), "topic=1", "topic=3");
     installation.writeSettings(s);
     RunningTrainer trainer(installation);
     submit(trainer, "Good night.");
@@ -151,8 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AnswerCheck, WrongAnswerWithResetClearsAndRefillsTheGridEvenWhenTyping) {
-    std::string s = validSettings();
-    s.replace(s.find("initialization=false"), 20, "initialization=true");
+    std::string s = replaced(validSettings(), "initialization=false", "initialization=true");
     installation.writeSettings(s);
     RunningTrainer trainer(installation);
     trainer.click("按钮6");

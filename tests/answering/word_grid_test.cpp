@@ -16,8 +16,7 @@ std::string slotButton(int slot) {
 class WordGrid : public ::testing::Test {
 protected:
     void start(const std::vector<std::string>& answers, const char* input = "1") {
-        std::string s = validSettings();
-        s.replace(s.find("input=0"), 7, std::string("input=") + input);
+        std::string s = replaced(validSettings(), "input=0", std::string("input=") + input);
         installation.writeSettings(s);
         std::vector<std::string> prompts(answers.size(), "提示");
         installation.writeChapter(1, answers, prompts);

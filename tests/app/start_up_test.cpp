@@ -115,8 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Settings, StartUpDerivation,
 TEST_F(StartUp, LogDecidesWhetherThePositionIsStored) {
     const std::pair<const char*, int> cases[] = {{"log=yes", 1}, {"log=0", 0}, {"log= 0 ", 0}, {"log=", 1}};
     for (const auto& [line, expected] : cases) {
-        std::string settings = validSettings();
-        settings.replace(settings.find("log=1"), 5, line);
+        std::string settings = replaced(validSettings(), "log=1", line);
         installation.writeSettings(settings);
         RunningTrainer trainer(installation, false);
         EXPECT_EQ(appState().rememberPosition, expected) << line;
@@ -154,8 +153,7 @@ struct Resumption {
 class Resume : public StartUp, public ::testing::WithParamInterface<Resumption> {};
 
 TEST_P(Resume, LoadsUpToTheStoredQuestionAndShowsIt) {
-    std::string settings = validSettings();
-    settings.replace(settings.find("topic=1"), 7, std::string("topic=") + GetParam().topic);
+    std::string settings = replaced(validSettings(), "topic=1", std::string("topic=") + GetParam().topic);
     installation.writeSettings(settings);
     RunningTrainer trainer(installation);
     EXPECT_EQ(static_cast<int>(appState().answers.size()), GetParam().loaded);
@@ -219,13 +217,12 @@ TEST_P(Leaving, StoresChapterAndQuestionKeepingEveryOtherLine) {
     leave(trainer);
     EXPECT_EQ(trainer.fakes.end.ended, 1);
     std::string expected = before;
-    expected.replace(expected.find("topic=1"), 7, "topic=3");
+    expected = replaced(expected, "topic=1", "topic=3");
     EXPECT_EQ(installation.settingsBytes(), expected);
 }
 
 TEST_P(Leaving, WritesNothingWhenThePositionIsNotToBeStored) {
-    std::string settings = validSettings();
-    settings.replace(settings.find("log=1"), 5, "log=0");
+    std::string settings = replaced(validSettings(), "log=1", "log=0");
     installation.writeSettings(settings);
     const std::string before = installation.settingsBytes();
     RunningTrainer trainer(installation);

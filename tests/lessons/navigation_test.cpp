@@ -24,9 +24,8 @@ protected:
         installation.writeChapter(3, numbered("Third ", 2), numbered("第三章", 2));
     }
     void startAt(const char* section, const char* topic) {
-        std::string settings = validSettings();
-        settings.replace(settings.find("section=1"), 9, std::string("section=") + section);
-        settings.replace(settings.find("topic=1"), 7, std::string("topic=") + topic);
+        std::string settings = replaced(validSettings(), "section=1", std::string("section=") + section);
+        settings = replaced(settings, "topic=1", std::string("topic=") + topic);
         installation.writeSettings(settings);
     }
     int loaded() const { return static_cast<int>(appState().answers.size()); }

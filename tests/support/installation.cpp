@@ -20,6 +20,14 @@ std::string validSettings(std::string_view extraLoginfoLines) {
            "[submit]\r\nfunction=4\r\nmain=83\r\n";
 }
 
+std::string replaced(std::string text, std::string_view from, std::string_view to) {
+    const auto at = text.find(from);
+    if (at != std::string::npos) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
 Installation::Installation() = default;
 
 Text Installation::runDir() const {

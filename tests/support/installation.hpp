@@ -16,6 +16,8 @@ std::string utf8(const Text& gbk);
 
 // The settings file a normal start needs; tests replace or add lines to it.
 std::string validSettings(std::string_view extraLoginfoLines = "");
+// `text` with the first `from` replaced by `to`.
+std::string replaced(std::string text, std::string_view from, std::string_view to);
 
 class Installation {
 public:
