@@ -27,14 +27,33 @@ def valid_settings(section="1", topic="1", log="1", extra=""):
     )
 
 
+def wait_until(condition, timeout, failure):
+    """failure: the message, or a function that writes it when the time is up."""
+    deadline = time.time() + timeout
+    while not condition():
+        if time.time() > deadline:
+            raise AssertionError(failure() if callable(failure) else failure)
+        time.sleep(0.1)
+
+
 class Desktop:
     """One X server with a window manager, for the life of a test."""
 
     def __enter__(self):
+        self.processes = []
+        try:
+            self._start()
+        except BaseException:
+            self.__exit__()
+            raise
+        return self
+
+    def _start(self):
         read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # -noreset: the server would otherwise reset, refusing connections for a moment, each time
+        # its last client leaves, as the accessibility launcher does at its start.
+        self.xvfb = self._spawn(["Xvfb", "-displayfd", str(write_end), "-noreset", "-screen", "0", "1280x800x24",
+                                 "-nolisten", "tcp"], pass_fds=(write_end,))
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
             self.display = ":" + pipe.readline().strip()
@@ -42,23 +61,32 @@ class Desktop:
                         QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         self.env.pop("WAYLAND_DISPLAY", None)
         # A session bus of its own, with the accessibility bus on it, so controls can be read.
-        self.dbus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                                     env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.dbus.stdout.readline().strip()
-        self.atspi = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                                      env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.wm = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        time.sleep(0.5)
-        return self
+        dbus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=subprocess.PIPE,
+                           text=True)
+        with dbus.stdout:
+            self.env["DBUS_SESSION_BUS_ADDRESS"] = dbus.stdout.readline().strip()
+        self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        wm = self._spawn(["openbox"])
+        # A program started before these answer would never be activated or closed by the window
+        # manager, or would wait on the accessibility registry; on a loaded machine that takes seconds.
+        wait_until(lambda: self.run("wmctrl", "-m").returncode == 0, 20,
+                   lambda: "the window manager did not start (exit code %s)" % wm.poll())
+        wait_until(lambda: self.accessible("no-such-program") == [], 20, "the accessibility registry did not answer")
+
+    def _spawn(self, args, **options):
+        options.setdefault("stdout", subprocess.DEVNULL)
+        process = subprocess.Popen(args, env=getattr(self, "env", None), stderr=subprocess.DEVNULL, **options)
+        self.processes.append(process)
+        return process
 
     def __exit__(self, *exc):
-        self.dbus.stdout.close()
-        for process in (self.wm, self.atspi, self.dbus, self.xvfb):
+        for process in reversed(self.processes):
             process.terminate()
             try:
                 process.wait(5)
             except subprocess.TimeoutExpired:
                 process.kill()
+                process.wait()
 
     def run(self, *args):
         return subprocess.run(list(args), env=self.env, capture_output=True, text=True, timeout=30)
@@ -103,22 +131,28 @@ class Desktop:
 
     def close(self, title):
         """Closes a window as its close box does."""
-        self.run("wmctrl", "-c", title)
+        closing = self.run("wmctrl", "-c", title)
+        if closing.returncode != 0:
+            raise AssertionError("wmctrl could not close %s: %s" % (title, closing.stderr.strip()))
+
+    def windows(self):
+        """The titles of the managed windows, for failure reports."""
+        return [line.split(None, 3)[-1] for line in self.run("wmctrl", "-l").stdout.splitlines()]
 
     def accessible(self, application="venlorin"):
         """Every node the accessibility bus shows now for the program."""
         dump = subprocess.run([SYSTEM_PYTHON, ATSPI_DUMP, application], env=self.env, capture_output=True,
                               text=True, timeout=60)
-        return json.loads(dump.stdout or "[]")
+        return json.loads(dump.stdout) if dump.returncode == 0 else None
 
     def controls(self, application="venlorin"):
         """The named controls, by their names in the window tables."""
-        return {entry["control"]: entry for entry in self.accessible(application) if entry["control"]}
+        return {entry["control"]: entry for entry in self.accessible(application) or [] if entry["control"]}
 
     def shown_texts(self, application="venlorin"):
         """Every caption and text on the program's windows, message boxes included."""
         texts = set()
-        for entry in self.accessible(application):
+        for entry in self.accessible(application) or []:
             texts.update(t for t in (entry["name"], entry["text"]) if t)
         return texts
 
@@ -162,13 +196,26 @@ class Trainer:
         self.write("res/section%d/TXT2.TXT" % number, gbk("".join(p + "\r\n" for p in prompts)))
 
     def start(self, desktop):
-        with open(os.path.join(self.folder, "output.txt"), "ab") as output:
+        self.desktop = desktop
+        with open(self.path("output.txt"), "ab") as output:
             self.process = subprocess.Popen([self.executable], cwd="/", env=desktop.env,
                                             stdout=output, stderr=output)
 
-    def wait(self, timeout=15):
-        self.process.wait(timeout)
+    def wait(self, timeout=30):
+        try:
+            self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("the trainer did not end within %d s\n%s" % (timeout, self.report())) from None
         return self.process.returncode
+
+    def report(self):
+        """What a hung trainer was doing: the windows, where its main thread is, and its output."""
+        trace = subprocess.run(["gdb", "-p", str(self.process.pid), "-batch", "-ex", "bt 25"],
+                               capture_output=True, text=True, timeout=120)
+        stack = "\n".join(line for line in trace.stdout.splitlines() if line.startswith("#")) or trace.stderr
+        with open(self.path("output.txt"), "rb") as output:
+            printed = output.read()[-3000:].decode(errors="replace")
+        return "windows: %s\nmain thread:\n%s\noutput:\n%s" % (self.desktop.windows(), stack, printed)
 
 
 class MainWindow:
@@ -179,12 +226,11 @@ class MainWindow:
         self.window = window
         # Clicks count only once the window is active and has resumed: its status line is set
         # and the program answers the accessibility bus, so its event loop is running.
-        deadline = time.time() + 20
-        while time.time() < deadline:
+        def ready():
             active = desktop.run("xdotool", "getactivewindow").stdout.strip() == window
-            if active and desktop.controls().get("状态条", {}).get("name"):
-                break
-            time.sleep(0.2)
+            return active and desktop.controls().get("状态条", {}).get("name")
+
+        wait_until(ready, 30, lambda: "the main window was not activated and resumed; windows: %s" % desktop.windows())
         x, y, width, height = desktop.geometry(window)
         self.left = x
         self.top = y + height - CLIENT_HEIGHT
