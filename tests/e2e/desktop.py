@@ -27,13 +27,20 @@ def valid_settings(section="1", topic="1", log="1", extra=""):
     )
 
 
+def poll(condition, timeout):
+    """The first true value of condition within timeout seconds, else None."""
+    deadline = time.time() + timeout
+    while True:
+        value = condition()
+        if value or time.time() > deadline:
+            return value or None
+        time.sleep(0.1)
+
+
 def wait_until(condition, timeout, failure):
     """failure: the message, or a function that writes it when the time is up."""
-    deadline = time.time() + timeout
-    while not condition():
-        if time.time() > deadline:
-            raise AssertionError(failure() if callable(failure) else failure)
-        time.sleep(0.1)
+    if poll(condition, timeout) is None:
+        raise AssertionError(failure() if callable(failure) else failure)
 
 
 class Desktop:
@@ -91,22 +98,15 @@ class Desktop:
     def run(self, *args):
         return subprocess.run(list(args), env=self.env, capture_output=True, text=True, timeout=30)
 
+    def shown_windows(self, title):
+        return self.run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % title).stdout.split()
+
     def find_window(self, title, timeout=15.0):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            found = self.run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % title).stdout.split()
-            if found:
-                return found[0]
-            time.sleep(0.1)
-        return None
+        found = poll(lambda: self.shown_windows(title), timeout)
+        return found[0] if found else None
 
     def window_gone(self, title, timeout=10.0):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            if not self.run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % title).stdout.split():
-                return True
-            time.sleep(0.1)
-        return False
+        return poll(lambda: not self.shown_windows(title), timeout) is not None
 
     def geometry(self, window):
         """Absolute x, y, width, height of a window's own area (inside the frame)."""
